@@ -1,0 +1,71 @@
+// Shared helpers of the window tests: finding controls, answering modal boxes
+// with a timeout, and a main() that runs offscreen by default.
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+#include <functional>
+
+namespace vostrel::test {
+
+// What a modal box showed before the helper closed it.
+struct TModalSeen {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    bool busyCursor = false;  // whether the busy cursor was set while it showed
+    QString className;
+};
+
+// Runs trigger, which is expected to open a modal box, records the box and
+// answers it with respond (by default: presses its first button). Fails the
+// running test if no box opens within the timeout, instead of hanging.
+TModalSeen ExpectModal(const std::function<void()> &trigger,
+                       const std::function<void(QWidget *)> &respond = {}, int timeoutMs = 5000);
+
+// Closes any modal box that appears without being expected, so a wrong
+// dialog fails the test instead of blocking it. Count() tells how many.
+class TUnexpectedModalGuard : public QObject {
+public:
+    TUnexpectedModalGuard();
+    int Count() const { return count_; }
+    QString Last() const { return last_; }
+
+private:
+    int count_ = 0;
+    QString last_;
+};
+
+template <typename T>
+T *Find(QWidget *window, const char *name)
+{
+    T *widget = window->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no control named %s", name);
+    return widget;
+}
+
+// Clicks into a field the way a user does, which for some fields empties it.
+void ClickInto(QWidget *widget);
+
+// Types text that QTest::keyClicks can type (ASCII); other text must be set.
+void TypeInto(QWidget *widget, const QString &text);
+
+void SetOffscreenUnlessSet();
+
+}  // namespace vostrel::test
+
+#define VOSTREL_UI_TEST_MAIN(TestClass)                                                                          \
+    int main(int argc, char **argv)                                                                             \
+    {                                                                                                           \
+        vostrel::test::SetOffscreenUnlessSet();                                                                 \
+        QApplication app(argc, argv);                                                                           \
+        QApplication::setApplicationName(QStringLiteral("Vostrel"));                                            \
+        TestClass test;                                                                                         \
+        return QTest::qExec(&test, argc, argv);                                                                 \
+    }
