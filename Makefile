@@ -24,8 +24,10 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
+# The window benchmark measures start-up on a real X display: Xvfb's.
 bench: build
 	@$(BUILD)/bench/engine_bench
+	@xvfb-run -a $(BUILD)/bench/window_bench
 
 clean:
 	rm -rf $(BUILD)
