@@ -12,17 +12,20 @@ namespace vostrel {
 
 QString Tfrmmain::ExecuteSaveDialog()
 {
-    // Every setting is made anew, whatever was chosen the time before.
+    // Every Save starts from a fresh dialog, so nothing chosen the time before
+    // (folder, typed name, view) carries over; Qt's own dialog keeps a typed
+    // name even through selectFile("").
+    delete savedlg;
+    savedlg = new QFileDialog(this);
+    savedlg->setObjectName(QStringLiteral("savedlg"));
     savedlg->setAcceptMode(QFileDialog::AcceptSave);
     savedlg->setFileMode(QFileDialog::AnyFile);
     savedlg->setOption(QFileDialog::DontConfirmOverwrite, true);
     savedlg->setNameFilter(QStringLiteral("文本文件(*.txt)"));
     savedlg->selectNameFilter(QStringLiteral("文本文件(*.txt)"));
     savedlg->setDefaultSuffix(QStringLiteral("txt"));
-    savedlg->setWindowTitle(QString());
     const QString desktop = GetShellFolder(QStringLiteral("Desktop"));
     savedlg->setDirectory(desktop.isEmpty() ? QDir::currentPath() : desktop);
-    savedlg->selectFile(QString());
 
     if (savedlg->exec() != QDialog::Accepted || savedlg->selectedFiles().isEmpty())
         return {};

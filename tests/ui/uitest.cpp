@@ -42,19 +42,22 @@ void PressFirstButton(QWidget *modal)
 
 }  // namespace
 
-TModalSeen ExpectModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &respond,
-                       int timeoutMs)
+QList<TModalSeen> ExpectModals(const std::function<void()> &trigger,
+                               const QList<std::function<void(QWidget *)>> &responders, int timeoutMs)
 {
-    TModalSeen seen;
-    bool handled = false;
+    QList<TModalSeen> seen;
+    QWidget *current = nullptr;
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || handled)
+        if (!modal)
+            current = nullptr;  // the next box may reuse the address of the last
+        if (!modal || modal == current || seen.size() >= responders.size())
             return;
-        handled = true;
-        seen = Describe(modal);
+        current = modal;
+        seen << Describe(modal);
+        const auto respond = responders.at(seen.size() - 1);
         // Answer from the event loop, not from inside this timer slot.
         QTimer::singleShot(0, modal, [modal, respond] { respond ? respond(modal) : PressFirstButton(modal); });
     });
@@ -63,15 +66,23 @@ TModalSeen ExpectModal(const std::function<void()> &trigger, const std::function
     trigger();
     QElapsedTimer clock;
     clock.start();
-    while (!handled && clock.elapsed() < timeoutMs)
+    while (seen.size() < responders.size() && clock.elapsed() < timeoutMs)
         QTest::qWait(5);
-    // Let a box opened late close before going on.
+    // Let the last box close before going on.
     while (QApplication::activeModalWidget() && clock.elapsed() < timeoutMs)
         QTest::qWait(5);
     expecting = false;
-    if (!handled)
-        QTest::qFail("expected a modal box, none appeared", __FILE__, __LINE__);
+    if (seen.size() < responders.size())
+        QTest::qFail(qPrintable(QStringLiteral("expected %1 modal boxes, saw %2").arg(responders.size()).arg(seen.size())),
+                     __FILE__, __LINE__);
     return seen;
+}
+
+TModalSeen ExpectModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &respond,
+                       int timeoutMs)
+{
+    const QList<TModalSeen> seen = ExpectModals(trigger, {respond}, timeoutMs);
+    return seen.isEmpty() ? TModalSeen{} : seen.constFirst();
 }
 
 TUnexpectedModalGuard::TUnexpectedModalGuard()

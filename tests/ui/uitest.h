@@ -28,6 +28,12 @@ struct TModalSeen {
 TModalSeen ExpectModal(const std::function<void()> &trigger,
                        const std::function<void(QWidget *)> &respond = {}, int timeoutMs = 5000);
 
+// The same for a trigger that opens several boxes one after the other, such as
+// a file dialog followed by a message: one responder per box, in order (an
+// empty responder presses the first button).
+QList<TModalSeen> ExpectModals(const std::function<void()> &trigger,
+                               const QList<std::function<void(QWidget *)>> &responders, int timeoutMs = 5000);
+
 // Closes any modal box that appears without being expected, so a wrong
 // dialog fails the test instead of blocking it. Count() tells how many.
 class TUnexpectedModalGuard : public QObject {

@@ -21,7 +21,11 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$tmp/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+# A desktop folder of our own for the Save step, announced as desktops do.
+mkdir -p "$tmp/config" "$tmp/desk"
+echo "XDG_DESKTOP_DIR=\"$tmp/desk\"" >"$tmp/config/user-dirs.dirs"
+export XDG_CONFIG_HOME="$tmp/config"
 
 "$vostrel" 2>"$tmp/stderr" &
 app=$!
@@ -46,6 +50,32 @@ if [ "$clip" != "$expected" ]; then
     exit 1
 fi
 
+# Save with the real dialog: it opens on the desktop folder; a bare name gets .txt.
+xdotool mousemove --window "$window" 428 308 click 1
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name 'Save' | head -n1)
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+sleep 0.3
+xdotool type --delay 20 x11results
+xdotool key Return
+box=""
+for _ in $(seq 100); do
+    box=$(xdotool search --onlyvisible --name '^Vostrel$' 2>/dev/null | grep -v "^$window\$" | head -n1 || true)
+    [ -n "$box" ] && break
+    sleep 0.05
+done
+[ -n "$box" ] || { echo "no message box after Save"; exit 1; }
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+saved="$tmp/desk/x11results.txt"
+[ -f "$saved" ] || { echo "Save wrote no $saved"; ls -la "$tmp/desk"; exit 1; }
+if [ "$(cat "$saved")" != "$expected" ] || [ "$(tail -c1 "$saved" | od -An -c | tr -d ' ')" != "" ]; then
+    echo "saved file differs from vostrel-cli"; exit 1
+fi
+for _ in $(seq 100); do
+    [ -z "$(xdotool search --onlyvisible --name '^Vostrel$' | grep -v "^$window\$")" ] && break
+    sleep 0.05
+done
+
 # The Exit button ends the program with status 0.
 xdotool mousemove --window "$window" 428 348 click 1
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
@@ -54,4 +84,4 @@ if kill -0 "$app" 2>/dev/null; then
     exit 1
 fi
 wait "$app"
-echo "clipboard matches vostrel-cli (${#clip} characters); Exit ended the program"
+echo "clipboard and saved file match vostrel-cli (${#clip} characters); Exit ended the program"
