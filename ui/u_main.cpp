@@ -113,7 +113,7 @@ Tfrmmain::Tfrmmain(QWidget *parent) : QWidget(parent)
 
 void Tfrmmain::CreateControls()
 {
-    auto make = [this](auto *widget, const char *name, const QString &text = {}) {
+    auto make = [](auto *widget, const char *name, const QString &text = {}) {
         widget->setObjectName(QLatin1String(name));
         if constexpr (std::is_base_of_v<QPlainTextEdit, std::remove_pointer_t<decltype(widget)>>)
             widget->setPlainText(text);

@@ -12,7 +12,15 @@ done
 
 tmp=$(mktemp -d)
 pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$tmp"; }
+cleanup() {
+    status=$?
+    kill "${pids[@]}" 2>/dev/null || true
+    if [ "$status" -ne 0 ] && [ -s "$tmp/stderr" ]; then
+        echo "--- what the program printed:"
+        head -c 4000 "$tmp/stderr"
+    fi
+    rm -rf "$tmp"
+}
 trap cleanup EXIT
 
 # -displayfd picks a free display number, so parallel runs do not collide.
@@ -83,5 +91,10 @@ if kill -0 "$app" 2>/dev/null; then
     echo "the program did not end after Exit"
     exit 1
 fi
-wait "$app"
+status=0
+wait "$app" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "the program ended with status $status"
+    exit 1
+fi
 echo "clipboard and saved file match vostrel-cli (${#clip} characters); Exit ended the program"
