@@ -9,6 +9,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,9 +49,10 @@ TProcessResult RunProcess(const std::vector<std::string> &argv, const TProcessOp
     // Feed and drain at once, so a large input or output cannot deadlock.
     signal(SIGPIPE, SIG_IGN);
     TProcessResult result;
-    std::size_t written = 0;
+    std::size_t written = 0;  // of the current copy of the input
+    std::size_t copiesLeft = options.input.empty() ? 0 : options.inputRepeat;
     int inFd = in[1];
-    if (options.input.empty()) {
+    if (copiesLeft == 0) {
         close(inFd);
         inFd = -1;
     }
@@ -77,7 +79,11 @@ TProcessResult RunProcess(const std::vector<std::string> &argv, const TProcessOp
                                     std::min<std::size_t>(options.input.size() - written, 1 << 16));
             if (n > 0)
                 written += static_cast<std::size_t>(n);
-            if (n < 0 || written == options.input.size()) {
+            if (written == options.input.size()) {
+                written = 0;
+                --copiesLeft;
+            }
+            if (n < 0 || copiesLeft == 0) {
                 close(inFd);
                 inFd = -1;
             }
@@ -87,7 +93,9 @@ TProcessResult RunProcess(const std::vector<std::string> &argv, const TProcessOp
         close(inFd);
 
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    result.peakKb = usage.ru_maxrss;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
 }

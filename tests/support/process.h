@@ -12,18 +12,20 @@ struct TProcessResult {
     std::string out;
     std::string err;
     int status = -1;  // exit status, or 128 + signal number
+    long peakKb = 0;  // the child's peak resident memory
 };
 
 struct TProcessOptions {
     std::string input;                     // written to standard input, then closed
+    std::size_t inputRepeat = 1;           // how many times input is written: huge
+                                           // input without holding it here
     std::vector<std::string> environment;  // extra NAME=value entries
     std::function<void()> inChild;         // runs in the child before exec
 };
 
 TProcessResult RunProcess(const std::vector<std::string> &argv, const TProcessOptions &options = {});
 
-// Reads a whole file; an empty optional-like marker is not needed in tests,
-// so a missing file reads as "<missing>".
+// Reads a whole file; a missing file reads as "<missing>".
 std::string ReadFileBytes(const std::string &path);
 void WriteFileBytes(const std::string &path, const std::string &bytes);
 
