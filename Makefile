@@ -13,7 +13,7 @@ configure     = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOSTR
 configure_san = CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
                 -DVOSTREL_WERROR=$(WERROR) -DVOSTREL_SANITIZE=ON -DVOSTREL_FUZZ=ON -DVOSTREL_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 
-.PHONY: all deps build build-san run test test-normal test-san bench fuzz clean
+.PHONY: all deps build build-san run test test-normal test-san bench fuzz package clean
 
 all: build
 
@@ -28,8 +28,17 @@ build-san: deps
 	@$(configure_san)
 	@cmake --build $(SAN_BUILD) -j$(JOBS)
 
+# Without a display Qt would abort with a long message; say what works instead.
 run: build
+	@if [ -z "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
+	    echo "No display here: run 'xvfb-run -a $(BUILD)/ui/vostrel' for an invisible window, or use '$(BUILD)/cli/vostrel-cli --help'."; \
+	    exit 1; \
+	fi
 	@$(BUILD)/ui/vostrel
+
+# A Debian package in $(BUILD), dependencies computed from the binaries.
+package: build
+	@cmake --build $(BUILD) --target package
 
 # Every test twice: the normal build, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer with short fuzzer runs.

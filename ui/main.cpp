@@ -15,6 +15,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(vostrel::kAppTitle);
     QApplication::setApplicationDisplayName(vostrel::kAppTitle);
+    // Ties the window to its menu entry and icon on the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vostrel.Vostrel"));
 
     vostrel::Tfrmmain frmmain;
     frmmain.show();

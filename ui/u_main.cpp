@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -91,6 +92,10 @@ Tfrmmain::Tfrmmain(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(kAppTitle);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.vostrel.Vostrel.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 
     const QString classic = QStringLiteral("MS Sans Serif");
     QFont font = QFontDatabase::families().contains(classic) ? QFont(classic) : QApplication::font();

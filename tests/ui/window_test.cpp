@@ -106,6 +106,7 @@ private slots:
     void windowItself()
     {
         QCOMPARE(window->windowTitle(), QStringLiteral("Vostrel"));
+        QVERIFY(window->windowIcon().availableSizes().contains(QSize(48, 48)));
         QCOMPARE(window->frameGeometry().size(), QSize(507, 403));
         QVERIFY(!edit("edtcopy")->isVisible());
         QCOMPARE(QApplication::focusWidget(), edit("edtcode"));
