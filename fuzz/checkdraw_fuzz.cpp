@@ -6,16 +6,7 @@
 #include <cstdlib>
 
 #include "numfilter.h"
-
-namespace {
-
-void Require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-}  // namespace
+#include "require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

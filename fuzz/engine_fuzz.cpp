@@ -5,17 +5,8 @@
 #include <cstdlib>
 
 #include "numfilter.h"
+#include "require.h"
 #include "reference.h"
-
-namespace {
-
-void Require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -8,14 +8,9 @@
 #include <string>
 
 #include "numfilter.h"
+#include "require.h"
 
 namespace {
-
-void Require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 // Leading blanks; then "$", "x", "X", "0x" or "0X" and hex digits, or an
 // optional sign and decimal digits; nothing after; within 32 bits.

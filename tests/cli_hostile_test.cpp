@@ -9,26 +9,11 @@
 #include <thread>
 #include <unistd.h>
 
-#include "process.h"
+#include "cli_run.h"
 #include "reference.h"
 
 namespace vostrel::test {
 namespace {
-
-TProcessResult Cli(std::vector<std::string> args, const TProcessOptions &options = {})
-{
-    args.insert(args.begin(), VOSTREL_CLI);
-    return RunProcess(args, options);
-}
-
-std::string Expected(const TPrevDigits &prev, const std::string &kill, const std::string &banker)
-{
-    TNumTable table;
-    BuildNumTable(table);
-    reference::FilterNumbers(table, prev, kill, banker);
-    int count = 0;
-    return reference::MakeResultText(table, &count);
-}
 
 TEST(CliHostile, EmptyFilesActLikeNoText)
 {
@@ -50,7 +35,7 @@ TEST(CliHostile, BinaryFilesGiveTheLiteralRulesResult)
     WriteFileBytes(dir / "banker.bin", banker);
     const TProcessResult r = Cli({"456", "--kill-file", dir / "kill.bin", "--banker-file", dir / "banker.bin"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, Expected({4, 5, 6}, kill, banker) + "\n");
+    EXPECT_EQ(r.out, reference::Results({4, 5, 6}, kill, banker) + "\n");
 }
 
 TEST(CliHostile, HugeStandardInputInBoundedMemory)
@@ -63,7 +48,7 @@ TEST(CliHostile, HugeStandardInputInBoundedMemory)
     huge.inputRepeat = 64 * 16;
     const TProcessResult r = Cli({"123", "--kill-file", "-", "--count"}, huge);
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, std::to_string(Expected({1, 2, 3}, "12 34", "").size() / 4) + "\n");
+    EXPECT_EQ(r.out, std::to_string(reference::Results({1, 2, 3}, "12 34").size() / 4) + "\n");
     EXPECT_LT(r.peakKb, 16 * 1024) << "the input is streamed, not held";
 }
 

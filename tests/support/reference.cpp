@@ -88,4 +88,13 @@ std::string MakeResultText(const TNumTable &table, int *count)
     return text;
 }
 
+std::string Results(const TPrevDigits &prevdigits, std::string_view killfield, std::string_view bankerfield)
+{
+    TNumTable table;
+    BuildNumTable(table);
+    reference::FilterNumbers(table, prevdigits, killfield, bankerfield);
+    int count = 0;
+    return reference::MakeResultText(table, &count);
+}
+
 }  // namespace vostrel::reference

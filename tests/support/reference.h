@@ -15,4 +15,8 @@ void FilterNumbers(TNumTable &table, const TPrevDigits &prevdigits, std::string_
 
 std::string MakeResultText(const TNumTable &table, int *count);
 
+// A whole run on a fresh table: the results text for these inputs.
+std::string Results(const TPrevDigits &prevdigits, std::string_view killfield = {},
+                    std::string_view bankerfield = {});
+
 }  // namespace vostrel::reference

@@ -9,7 +9,19 @@
 
 #include <functional>
 
+#include "u_main.h"
+
 namespace vostrel::test {
+
+// The real window with the file dialog answered by the test, for the paths no
+// dialog offers (a folder's name, a missing folder) and for speed.
+class TScriptedSaveWindow : public Tfrmmain {
+public:
+    QString answer;  // empty: the user cancels
+
+protected:
+    QString ExecuteSaveDialog() override { return answer; }
+};
 
 // What a modal box showed before the helper closed it.
 struct TModalSeen {
