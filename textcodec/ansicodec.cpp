@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #ifdef _WIN32
+#define NOMINMAX  // std::min and std::max below
 #include <windows.h>
 #else
 #include <cerrno>

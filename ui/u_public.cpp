@@ -6,6 +6,7 @@
 #include "ansicodec.h"
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <windows.h>
 #endif
 
