@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <limits>
 
@@ -223,12 +224,16 @@ void Tfrmmain::showEvent(QShowEvent *event)
         move(screenArea.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
     }
     FitFrame();
+    // A window manager reports its frame only some time after mapping, and Qt
+    // sends no event when it does; look again a few times during start-up.
+    for (int delayMs : {50, 150, 400, 1000, 2000, 3000})
+        QTimer::singleShot(delayMs, this, &Tfrmmain::FitFrame);
 }
 
 void Tfrmmain::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    FitFrame();  // a window manager reports its frame only after mapping
+    FitFrame();
 }
 
 // Where a window manager draws a frame, the client area shrinks so that the
