@@ -23,8 +23,8 @@ int Fail(const std::string &message)
     return kBadInput;
 }
 
-// The engine speaks GBK; the terminal speaks UTF-8.
-int FailAnsi(std::string_view message) { return Fail(AnsiToUtf8(message)); }
+// The engine speaks GBK; the terminal speaks the locale's encoding.
+int FailAnsi(std::string_view message) { return Fail(AnsiToLocale(message)); }
 
 // Reads one text into its digest; a file is streamed, so its size is bounded
 // only by time, never by memory.
@@ -35,7 +35,7 @@ std::string Load(const TTextSource &source, Digest &digest)
     case TTextSource::Kind::None:
         return {};
     case TTextSource::Kind::Inline:
-        digest.Feed(Utf8ToAnsi(source.value));
+        digest.Feed(LocaleToAnsi(source.value));
         return {};
     case TTextSource::Kind::File:
         return StreamFile(source.value, [&](std::string_view chunk) {
@@ -48,7 +48,7 @@ std::string Load(const TTextSource &source, Digest &digest)
 
 int Run(const TOptions &opt)
 {
-    const std::string draw = Utf8ToAnsi(opt.prev);
+    const std::string draw = LocaleToAnsi(opt.prev);
     const TDrawParse parse = ParseDraw(draw);
     if (parse.status == TDrawParse::Status::NotThreeDigit)
         return FailAnsi(msg::kEnterDraw);
@@ -75,7 +75,7 @@ int Run(const TOptions &opt)
     if (opt.check) {
         // A listed number is always followed by a blank, as the window's check expects.
         const bool hit = CheckDraw(*opt.check + " ", result.text) == TCheckOutcome::Hit;
-        const std::string mark = AnsiToUtf8(CheckOutcomeText(hit ? TCheckOutcome::Hit : TCheckOutcome::Miss));
+        const std::string mark = AnsiToLocale(CheckOutcomeText(hit ? TCheckOutcome::Hit : TCheckOutcome::Miss));
         if (!WriteStdout(mark + "\n"))
             return Fail("cannot write to standard output");
         return hit ? kSuccess : kMiss;
@@ -104,7 +104,7 @@ int main(int argc, char **argv)
     if (!parsed.error.empty())
         return Fail(parsed.error);
     if (parsed.options.help)
-        return WriteStdout(kUsage) ? kSuccess : kBadInput;
+        return WriteStdout(AnsiToLocale(Utf8ToAnsi(kUsage))) ? kSuccess : kBadInput;
     if (parsed.options.version)
         return WriteStdout("vostrel-cli " VOSTREL_VERSION "\n") ? kSuccess : kBadInput;
     return Run(parsed.options);

@@ -49,6 +49,30 @@ TEST(Cli, ArgumentsAreConvertedToGbk)
     EXPECT_EQ(Cli({"123", "--kill", "中12", "--count"}).out, "717\n");
 }
 
+TEST(Cli, PlainCLocaleIsTakenAsUtf8)
+{
+    TProcessOptions c;
+    c.environment = {"LC_ALL=C"};
+    EXPECT_EQ(Cli({"123", "--kill", "中12", "--count"}, c).out, "717\n");
+    EXPECT_EQ(Cli({"123", "--check", "051", "--kill", "12", "--banker", "5"}, c).out, "中\n");
+}
+
+TEST(Cli, GbkLocaleTextsPassUnconverted)
+{
+    // A GBK locale built on the spot, where the system has the sources for one.
+    TTempDir dir;
+    const TProcessResult made = RunProcess({"/bin/sh", "-c",
+        "localedef -f GBK -i zh_CN " + dir.path() + "/zh_CN.GBK >/dev/null 2>&1"});
+    if (made.status != 0)
+        GTEST_SKIP() << "cannot build a GBK locale here (Debian package locales)";
+    TProcessOptions gbk;
+    gbk.environment = {"LOCPATH=" + dir.path(), "LC_ALL=zh_CN.GBK"};
+    EXPECT_EQ(Cli({"123", "--kill", "\xD6\xD0" "12", "--count"}, gbk).out, "717\n");
+    EXPECT_EQ(Cli({"123", "--check", "051", "--kill", "12", "--banker", "5"}, gbk).out, "\xD6\xD0\n");
+    const TProcessResult bad = Cli({"12"}, gbk);
+    EXPECT_NE(bad.err.find("\xC7\xEB\xCA\xE4\xC8\xEB"), std::string::npos) << "the message in GBK";
+}
+
 struct CheckCase {
     const char *number;
     const char *out;

@@ -7,7 +7,9 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
+#include <langinfo.h>
 #endif
 
 namespace vostrel {
@@ -147,5 +149,74 @@ std::string AnsiToUtf8(std::string_view ansi)
     return Convert("UTF-8", "CP936", ansi, [](std::string_view) { return std::size_t{1}; });
 #endif
 }
+
+#ifdef _WIN32
+
+std::string LocaleToAnsi(std::string_view text)
+{
+    if (IsAscii(text) || GetACP() == 936)
+        return std::string(text);
+    const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), units);
+    const int bytes = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), units, nullptr, 0, "?", nullptr);
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), units, out.data(), bytes, "?", nullptr);
+    return out;
+}
+
+std::string AnsiToLocale(std::string_view ansi)
+{
+    return GetACP() == 936 ? std::string(ansi) : AnsiToUtf8(ansi);
+}
+
+#else
+
+namespace {
+
+enum class TLocaleKind { Utf8, Gbk, Other };
+
+TLocaleKind LocaleKind(const char *codeset)
+{
+    const auto is = [codeset](const char *name) { return std::strcmp(codeset, name) == 0; };
+    if (!*codeset || is("UTF-8") || is("ANSI_X3.4-1968") || is("ASCII"))
+        return TLocaleKind::Utf8;
+    // GB2312 (EUC-CN) is a part of GBK, byte for byte.
+    if (is("GBK") || is("CP936") || is("GB2312"))
+        return TLocaleKind::Gbk;
+    return TLocaleKind::Other;
+}
+
+}  // namespace
+
+std::string LocaleToAnsi(std::string_view text)
+{
+    const char *codeset = nl_langinfo(CODESET);
+    switch (LocaleKind(codeset)) {
+    case TLocaleKind::Utf8:
+        return Utf8ToAnsi(text);
+    case TLocaleKind::Gbk:
+        return std::string(text);
+    default:
+        return IsAscii(text) ? std::string(text)
+                             : Convert("CP936", codeset, text, [](std::string_view) { return std::size_t{1}; });
+    }
+}
+
+std::string AnsiToLocale(std::string_view ansi)
+{
+    const char *codeset = nl_langinfo(CODESET);
+    switch (LocaleKind(codeset)) {
+    case TLocaleKind::Utf8:
+        return AnsiToUtf8(ansi);
+    case TLocaleKind::Gbk:
+        return std::string(ansi);
+    default:
+        return IsAscii(ansi) ? std::string(ansi)
+                             : Convert(codeset, "CP936", ansi, [](std::string_view) { return std::size_t{1}; });
+    }
+}
+
+#endif
 
 }  // namespace vostrel
