@@ -7,6 +7,8 @@ WERROR       ?= OFF
 FUZZ_SECONDS ?= 600
 CMAKE_ARGS   ?=
 
+MAKEFLAGS += --no-print-directory
+
 # The second build uses clang: libFuzzer comes with it, and the sanitizers
 # build the whole suite again, engine, CLI and window alike.
 configure     = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOSTREL_WERROR=$(WERROR) $(CMAKE_ARGS) >/dev/null
