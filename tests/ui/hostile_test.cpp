@@ -37,28 +37,15 @@ class HostileTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TScriptedSaveWindow> window;
-    std::unique_ptr<TUnexpectedModalGuard> guard;
+    TWindowSession<TScriptedSaveWindow> session;
+    std::unique_ptr<TScriptedSaveWindow> &window = session.window;
 
     QLineEdit *edit(const char *name) { return Find<QLineEdit>(window.get(), name); }
     QPlainTextEdit *box() { return Find<QPlainTextEdit>(window.get(), "memcode"); }
 
 private slots:
-    void init()
-    {
-        guard = std::make_unique<TUnexpectedModalGuard>();
-        window = std::make_unique<TScriptedSaveWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    void cleanup()
-    {
-        QCOMPARE(guard->Count(), 0);
-        QVERIFY(!QGuiApplication::overrideCursor());
-        window.reset();
-        guard.reset();
-    }
+    void init() { session.Open(); }
+    void cleanup() { session.Close(); }
 
     // What the fields hold, and the GBK bytes the engine must see for them.
     void filterSeesTheGbkBytes_data()

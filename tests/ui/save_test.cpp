@@ -32,8 +32,8 @@ class SaveTest : public QObject {
 
 private:
     std::unique_ptr<TTempDir> dir;
-    std::unique_ptr<TScriptedSaveWindow> window;
-    std::unique_ptr<TUnexpectedModalGuard> guard;
+    TWindowSession<TScriptedSaveWindow> session;
+    std::unique_ptr<TScriptedSaveWindow> &window = session.window;
     QString desktop;
 
     QPlainTextEdit *box() { return Find<QPlainTextEdit>(window.get(), "memcode"); }
@@ -78,17 +78,12 @@ private slots:
                        "XDG_DESKTOP_DIR=\"" + desktop.toStdString() + "\"\n");
         qputenv("XDG_CONFIG_HOME", path("config").toUtf8());
 
-        guard = std::make_unique<TUnexpectedModalGuard>();
-        window = std::make_unique<TScriptedSaveWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        session.Open();
     }
 
     void cleanup()
     {
-        QCOMPARE(guard->Count(), 0);
-        window.reset();
-        guard.reset();
+        session.Close();
         dir.reset();
     }
 

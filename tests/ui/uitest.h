@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 #include "u_main.h"
 
@@ -57,6 +58,34 @@ public:
 private:
     int count_ = 0;
     QString last_;
+};
+
+// The window of one test and the guard against stray boxes: Open() in init(),
+// Close() in cleanup(), which fails the test on a stray box or a busy cursor
+// left set.
+template <typename Window>
+class TWindowSession {
+public:
+    void Open()
+    {
+        guard = std::make_unique<TUnexpectedModalGuard>();
+        window = std::make_unique<Window>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void Close()
+    {
+        const int stray = guard ? guard->Count() : 0;
+        const bool busy = QGuiApplication::overrideCursor() != nullptr;
+        window.reset();
+        guard.reset();
+        QCOMPARE(stray, 0);
+        QVERIFY(!busy);
+    }
+
+    std::unique_ptr<TUnexpectedModalGuard> guard;
+    std::unique_ptr<Window> window;
 };
 
 template <typename T>

@@ -17,8 +17,8 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Tfrmmain> window;
-    std::unique_ptr<TUnexpectedModalGuard> guard;
+    TWindowSession<Tfrmmain> session;
+    std::unique_ptr<Tfrmmain> &window = session.window;
 
     QLineEdit *edit(const char *name) { return Find<QLineEdit>(window.get(), name); }
     QLabel *label(const char *name) { return Find<QLabel>(window.get(), name); }
@@ -38,19 +38,10 @@ private slots:
     void init()
     {
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
-        guard = std::make_unique<TUnexpectedModalGuard>();
-        window = std::make_unique<Tfrmmain>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        session.Open();
     }
 
-    void cleanup()
-    {
-        QCOMPARE(guard->Count(), 0);
-        QVERIFY(!QGuiApplication::overrideCursor());
-        window.reset();
-        guard.reset();
-    }
+    void cleanup() { session.Close(); }
 
     void layout_data()
     {
