@@ -40,8 +40,7 @@ std::string LongBankerText(std::size_t bytes)
     return text;
 }
 
-template <typename Filter>
-void LongTexts(benchmark::State &state, Filter filter)
+template <typename Filter> void LongTexts(benchmark::State &state, Filter filter)
 {
     const std::size_t bytes = static_cast<std::size_t>(state.range(0)) << 20;
     const std::string kill = LongKillText(bytes);
@@ -72,6 +71,6 @@ void LiteralRulesLongTexts(benchmark::State &state)
 }
 BENCHMARK(LiteralRulesLongTexts)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

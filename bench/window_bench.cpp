@@ -42,7 +42,8 @@ public:
                 getrusage(RUSAGE_SELF, &usage);
                 const auto now = Clock::now().time_since_epoch();
                 std::printf("%lld %ld\n",
-                            static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
+                            static_cast<long long>(
+                                std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
                             usage.ru_maxrss);
                 std::fflush(stdout);
                 QApplication::exit(0);
@@ -70,7 +71,8 @@ void ReportStartup(const char *self)
     std::vector<double> millis;
     std::vector<long> peakKb;
     for (int run = 0; run < 15; ++run) {
-        const auto before = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch());
+        const auto before =
+            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch());
         const vostrel::test::TProcessResult r = vostrel::test::RunProcess({self, "--startup-once"});
         long long paintedAt = 0;
         long peak = 0;
@@ -85,8 +87,8 @@ void ReportStartup(const char *self)
     std::sort(peakKb.begin(), peakKb.end());
     std::printf("Start-up to first paint: median %.1f ms (best %.1f, worst %.1f) over %zu runs\n",
                 millis[millis.size() / 2], millis.front(), millis.back(), millis.size());
-    std::printf("Peak resident memory:    median %.1f MB (largest %.1f MB)\n\n", peakKb[peakKb.size() / 2] / 1024.0,
-                peakKb.back() / 1024.0);
+    std::printf("Peak resident memory:    median %.1f MB (largest %.1f MB)\n\n",
+                peakKb[peakKb.size() / 2] / 1024.0, peakKb.back() / 1024.0);
 }
 
 struct TWindow {
@@ -114,7 +116,7 @@ void FilterKeyPressToResultsShown(benchmark::State &state)
         QCoreApplication::processEvents();
         state.ResumeTiming();
         QTest::keyClick(w.edtcode, Qt::Key_Return);
-        QCoreApplication::processEvents();  // the repaint that shows the results
+        QCoreApplication::processEvents(); // the repaint that shows the results
     }
 }
 BENCHMARK(FilterKeyPressToResultsShown)->Unit(benchmark::kMillisecond);
@@ -176,7 +178,7 @@ void FilterWithFiveMegabyteKillText(benchmark::State &state)
 }
 BENCHMARK(FilterWithFiveMegabyteKillText)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

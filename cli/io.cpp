@@ -25,7 +25,7 @@ std::string Describe(const std::string &path, int error)
     return name + ": " + std::strerror(error);
 }
 
-}  // namespace
+} // namespace
 
 std::string StreamFile(const std::string &path, const std::function<bool(std::string_view)> &feed)
 {
@@ -96,7 +96,7 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::string WriteFileReplacing(const std::string &path, std::string_view bytes)
 {
@@ -151,4 +151,4 @@ std::string WriteFileReplacing(const std::string &path, std::string_view bytes)
 
 #endif
 
-}  // namespace vostrel::cli
+} // namespace vostrel::cli

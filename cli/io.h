@@ -26,4 +26,4 @@ std::string WriteFileReplacing(const std::string &path, std::string_view bytes);
 // Writes all bytes to standard output; false on a write error.
 bool WriteStdout(std::string_view bytes);
 
-}  // namespace vostrel::cli
+} // namespace vostrel::cli

@@ -24,12 +24,14 @@ int Fail(const std::string &message)
 }
 
 // The engine speaks GBK; the terminal speaks the locale's encoding.
-int FailAnsi(std::string_view message) { return Fail(AnsiToLocale(message)); }
+int FailAnsi(std::string_view message)
+{
+    return Fail(AnsiToLocale(message));
+}
 
 // Reads one text into its digest; a file is streamed, so its size is bounded
 // only by time, never by memory.
-template <typename Digest>
-std::string Load(const TTextSource &source, Digest &digest)
+template <typename Digest> std::string Load(const TTextSource &source, Digest &digest)
 {
     switch (source.kind) {
     case TTextSource::Kind::None:
@@ -40,7 +42,7 @@ std::string Load(const TTextSource &source, Digest &digest)
     case TTextSource::Kind::File:
         return StreamFile(source.value, [&](std::string_view chunk) {
             digest.Feed(chunk);
-            return !digest.Complete();  // later bytes cannot change a flag
+            return !digest.Complete(); // later bytes cannot change a flag
         });
     }
     return {};
@@ -75,7 +77,8 @@ int Run(const TOptions &opt)
     if (opt.check) {
         // A listed number is always followed by a blank, as the window's check expects.
         const bool hit = CheckDraw(*opt.check + " ", result.text) == TCheckOutcome::Hit;
-        const std::string mark = AnsiToLocale(CheckOutcomeText(hit ? TCheckOutcome::Hit : TCheckOutcome::Miss));
+        const std::string mark =
+            AnsiToLocale(CheckOutcomeText(hit ? TCheckOutcome::Hit : TCheckOutcome::Miss));
         if (!WriteStdout(mark + "\n"))
             return Fail("cannot write to standard output");
         return hit ? kSuccess : kMiss;
@@ -90,7 +93,7 @@ int Run(const TOptions &opt)
     return kSuccess;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

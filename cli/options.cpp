@@ -48,8 +48,7 @@ bool TakesValue(const std::string &name)
            name == "--check" || name == "--output";
 }
 
-std::string SetSource(TTextSource &source, TTextSource::Kind kind, const std::string &value,
-                      const char *what)
+std::string SetSource(TTextSource &source, TTextSource::Kind kind, const std::string &value, const char *what)
 {
     if (source.kind != TTextSource::Kind::None)
         return std::string("the ") + what + " text is given more than once";
@@ -58,7 +57,7 @@ std::string SetSource(TTextSource &source, TTextSource::Kind kind, const std::st
     return {};
 }
 
-}  // namespace
+} // namespace
 
 TParsed ParseArguments(const std::vector<std::string> &args)
 {
@@ -132,10 +131,10 @@ TParsed ParseArguments(const std::vector<std::string> &args)
         parsed.error = "missing the previous draw (try --help)";
     else if (opt.count && opt.check)
         parsed.error = "--count and --check cannot be used together";
-    else if (opt.check && (opt.check->size() != 3 ||
-                           opt.check->find_first_not_of("0123456789") != std::string::npos))
+    else if (opt.check &&
+             (opt.check->size() != 3 || opt.check->find_first_not_of("0123456789") != std::string::npos))
         parsed.error = "--check needs a number of exactly three digits, such as 051";
     return parsed;
 }
 
-}  // namespace vostrel::cli
+} // namespace vostrel::cli

@@ -17,7 +17,7 @@ struct TTextSource {
 };
 
 struct TOptions {
-    std::string prev;  // the previous draw, as given
+    std::string prev; // the previous draw, as given
     TTextSource kill;
     TTextSource banker;
     bool count = false;
@@ -29,11 +29,11 @@ struct TOptions {
 
 struct TParsed {
     TOptions options;
-    std::string error;  // empty when the arguments were understood
+    std::string error; // empty when the arguments were understood
 };
 
 TParsed ParseArguments(const std::vector<std::string> &args);
 
 extern const char *const kUsage;
 
-}  // namespace vostrel::cli
+} // namespace vostrel::cli

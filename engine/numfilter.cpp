@@ -1,6 +1,5 @@
 #include "numfilter.h"
 
-
 namespace vostrel {
 
 void BuildNumTable(TNumTable &table)
@@ -14,9 +13,12 @@ void BuildNumTable(TNumTable &table)
 
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool IsBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
-}  // namespace
+} // namespace
 
 // Trimming only strips bytes of 0x20 or lower from the ends. Those are never
 // digits, so they cannot form or break a pair; all trimming decides is whether
@@ -154,4 +156,4 @@ std::string TDrawParse::ErrorText() const
     return FormatMessage(msg::kNotAnInteger, std::string_view(&badChar, 1));
 }
 
-}  // namespace vostrel
+} // namespace vostrel

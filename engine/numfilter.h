@@ -16,10 +16,10 @@
 namespace vostrel {
 
 struct TNumRec {
-    std::int32_t bai;   // hundreds digit
-    std::int32_t shi;   // tens digit
-    std::int32_t ge;    // units digit
-    std::int32_t flag;  // 0 passes, 1 excluded
+    std::int32_t bai;  // hundreds digit
+    std::int32_t shi;  // tens digit
+    std::int32_t ge;   // units digit
+    std::int32_t flag; // 0 passes, 1 excluded
 };
 
 inline constexpr int kCandidates = 1000;
@@ -50,7 +50,7 @@ public:
 private:
     bool adjacent_[10][10] = {};
     int seen_ = 0;
-    int prev_ = -1;  // the digit that ended the previous piece, or -1
+    int prev_ = -1; // the digit that ended the previous piece, or -1
     bool nonblank_ = false;
 };
 
@@ -82,17 +82,17 @@ void FilterNumbers(TNumTable &table, const TPrevDigits &prevdigits, const TKillP
                    const TBankerDigits &banker);
 
 struct TResult {
-    std::string text;  // "005 015 ... " : every passing candidate and a blank
+    std::string text; // "005 015 ... " : every passing candidate and a blank
     int count = 0;
 };
 
 TResult MakeResultText(const TNumTable &table);
 
 enum class TCheckOutcome {
-    Hit,       // "中": the number is in the results
-    Miss,      // "X"
-    Clear,     // empty the check field
-    NoChange,  // leave the check field as it is
+    Hit,      // "中": the number is in the results
+    Miss,     // "X"
+    Clear,    // empty the check field
+    NoChange, // leave the check field as it is
 };
 
 TCheckOutcome CheckDraw(std::string_view drawtext, std::string_view boxtext);
@@ -109,7 +109,7 @@ struct TDrawParse {
     };
     Status status = Status::NotThreeDigit;
     TPrevDigits digits{0, 0, 0};
-    char badChar = 0;  // the first character that failed, for BadCharacter
+    char badChar = 0; // the first character that failed, for BadCharacter
 
     // The error text for BadCharacter (GBK), without the display's full stop.
     std::string ErrorText() const;
@@ -117,5 +117,4 @@ struct TDrawParse {
 
 TDrawParse ParseDraw(std::string_view drawtext);
 
-
-}  // namespace vostrel
+} // namespace vostrel

@@ -49,7 +49,7 @@ int HexValue(char c)
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::int32_t> StrToInt(std::string_view text)
 {
@@ -115,4 +115,4 @@ std::string PrevDrawCaption(std::string_view drawtext)
     return out;
 }
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -17,14 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const TCheckOutcome outcome = CheckDraw(draw, box);
 
-    const bool blank = std::all_of(box.begin(), box.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
+    const bool blank =
+        std::all_of(box.begin(), box.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
     TCheckOutcome expected = TCheckOutcome::NoChange;
     if (blank)
         expected = TCheckOutcome::Clear;
     else if (draw.size() == 4)
-        expected = std::search(box.begin(), box.end(), draw.begin(), draw.end()) != box.end() ? TCheckOutcome::Hit
-                                                                                             : TCheckOutcome::Miss;
+        expected = std::search(box.begin(), box.end(), draw.begin(), draw.end()) != box.end()
+                       ? TCheckOutcome::Hit
+                       : TCheckOutcome::Miss;
     Require(outcome == expected);
-    Require(CheckOutcomeText(outcome).size() == (outcome == TCheckOutcome::Hit ? 2u : outcome == TCheckOutcome::Miss ? 1u : 0u));
+    Require(CheckOutcomeText(outcome).size() == (outcome == TCheckOutcome::Hit    ? 2u
+                                                 : outcome == TCheckOutcome::Miss ? 1u
+                                                                                  : 0u));
     return 0;
 }

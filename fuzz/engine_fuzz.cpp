@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "numfilter.h"
-#include "require.h"
 #include "reference.h"
+#include "require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

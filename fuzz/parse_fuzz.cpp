@@ -55,7 +55,7 @@ std::optional<std::int64_t> Expected(std::string_view text)
     return value;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

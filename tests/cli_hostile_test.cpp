@@ -19,7 +19,8 @@ TEST(CliHostile, EmptyFilesActLikeNoText)
 {
     TTempDir dir;
     WriteFileBytes(dir / "empty", "");
-    EXPECT_EQ(Cli({"123", "--kill-file", dir / "empty", "--banker-file", dir / "empty", "--count"}).out, "762\n");
+    EXPECT_EQ(Cli({"123", "--kill-file", dir / "empty", "--banker-file", dir / "empty", "--count"}).out,
+              "762\n");
 }
 
 TEST(CliHostile, BinaryFilesGiveTheLiteralRulesResult)
@@ -33,7 +34,8 @@ TEST(CliHostile, BinaryFilesGiveTheLiteralRulesResult)
         c = static_cast<char>(rng() % 40 == 0 ? '7' : (rng() % 2 ? 'a' : '\0'));
     WriteFileBytes(dir / "kill.bin", kill);
     WriteFileBytes(dir / "banker.bin", banker);
-    const TProcessResult r = Cli({"456", "--kill-file", dir / "kill.bin", "--banker-file", dir / "banker.bin"});
+    const TProcessResult r =
+        Cli({"456", "--kill-file", dir / "kill.bin", "--banker-file", dir / "banker.bin"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, reference::Results({4, 5, 6}, kill, banker) + "\n");
 }
@@ -80,7 +82,7 @@ TEST(CliHostile, EndlessFifoThatKillsEveryPairStillGivesTheResult)
     const TProcessResult r = Cli({"123", "--kill-file", fifo});
     writer.join();
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "\n");  // every pair is killed: nothing passes
+    EXPECT_EQ(r.out, "\n"); // every pair is killed: nothing passes
 }
 
 TEST(CliHostile, VanishedFileIsAClearError)
@@ -94,5 +96,5 @@ TEST(CliHostile, VanishedFileIsAClearError)
     EXPECT_NE(r.err.find("No such file"), std::string::npos) << r.err;
 }
 
-}  // namespace
-}  // namespace vostrel::test
+} // namespace
+} // namespace vostrel::test

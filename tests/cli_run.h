@@ -14,4 +14,4 @@ inline TProcessResult Cli(std::vector<std::string> args, const TProcessOptions &
     return RunProcess(args, options);
 }
 
-}  // namespace vostrel::test
+} // namespace vostrel::test

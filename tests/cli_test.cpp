@@ -61,13 +61,19 @@ TEST(Cli, GbkLocaleTextsPassUnconverted)
 {
     // A GBK locale built on the spot, where the system has the sources for one.
     TTempDir dir;
-    const TProcessResult made = RunProcess({"/bin/sh", "-c",
-        "localedef -f GBK -i zh_CN " + dir.path() + "/zh_CN.GBK >/dev/null 2>&1"});
+    const TProcessResult made = RunProcess(
+        {"/bin/sh", "-c", "localedef -f GBK -i zh_CN " + dir.path() + "/zh_CN.GBK >/dev/null 2>&1"});
     if (made.status != 0)
         GTEST_SKIP() << "cannot build a GBK locale here (Debian package locales)";
     TProcessOptions gbk;
     gbk.environment = {"LOCPATH=" + dir.path(), "LC_ALL=zh_CN.GBK"};
-    EXPECT_EQ(Cli({"123", "--kill", "\xD6\xD0" "12", "--count"}, gbk).out, "717\n");
+    EXPECT_EQ(Cli({"123", "--kill",
+                   "\xD6\xD0"
+                   "12",
+                   "--count"},
+                  gbk)
+                  .out,
+              "717\n");
     EXPECT_EQ(Cli({"123", "--check", "051", "--kill", "12", "--banker", "5"}, gbk).out, "\xD6\xD0\n");
     const TProcessResult bad = Cli({"12"}, gbk);
     EXPECT_NE(bad.err.find("\xC7\xEB\xCA\xE4\xC8\xEB"), std::string::npos) << "the message in GBK";
@@ -111,7 +117,7 @@ TEST(Cli, FailedOutputLeavesTheEarlierFileIntact)
     WriteFileBytes(dir / "out.txt", "keep me");
     TProcessOptions limited;
     limited.inChild = [] {
-        rlimit limit{100, 100};  // fewer bytes than the results text holds
+        rlimit limit{100, 100}; // fewer bytes than the results text holds
         setrlimit(RLIMIT_FSIZE, &limit);
     };
     const TProcessResult r = Cli({"000", "--output", dir / "out.txt"}, limited);
@@ -127,7 +133,7 @@ TEST(Cli, FailedOutputLeavesTheEarlierFileIntact)
 
 struct ErrorCase {
     std::vector<std::string> args;
-    const char *message;  // a part of the message on standard error
+    const char *message; // a part of the message on standard error
 };
 
 class CliError : public ::testing::TestWithParam<ErrorCase> {};
@@ -144,24 +150,22 @@ TEST_P(CliError, ExplainsOnStandardErrorAndPrintsNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CliError,
-    ::testing::Values(ErrorCase{{"12"}, "请输入三位数上期开奖号码"}, ErrorCase{{"1234"}, "请输入三位数上期开奖号码"},
-                      ErrorCase{{"abc"}, "请输入三位数上期开奖号码"}, ErrorCase{{""}, "请输入三位数上期开奖号码"},
-                      ErrorCase{{"-12"}, "'-' 不是一个有效的整形值."},
-                      ErrorCase{{" 12"}, "' ' 不是一个有效的整形值."},
-                      ErrorCase{{"0x1"}, "'x' 不是一个有效的整形值."},
-                      ErrorCase{{"$1F"}, "'$' 不是一个有效的整形值."},
-                      ErrorCase{{}, "missing the previous draw"},
-                      ErrorCase{{"123", "--frobnicate"}, "unknown option --frobnicate"},
-                      ErrorCase{{"123", "--kill"}, "--kill needs a value"},
-                      ErrorCase{{"123", "456"}, "unexpected argument '456'"},
-                      ErrorCase{{"123", "--count=yes"}, "takes no value"},
-                      ErrorCase{{"123", "--kill", "1", "--kill-file", "x"}, "more than once"},
-                      ErrorCase{{"123", "--kill-file", "/nonexistent/kill.txt"}, "/nonexistent/kill.txt"},
-                      ErrorCase{{"123", "--banker-file", "/"}, "/:"},
-                      ErrorCase{{"123", "--check", "12"}, "three digits"},
-                      ErrorCase{{"123", "--check", "12a"}, "three digits"},
-                      ErrorCase{{"123", "--count", "--check", "123"}, "cannot be used together"},
-                      ErrorCase{{"123", "--output", "/nonexistent/out.txt"}, "/nonexistent/out.txt"}));
+    ::testing::Values(
+        ErrorCase{{"12"}, "请输入三位数上期开奖号码"}, ErrorCase{{"1234"}, "请输入三位数上期开奖号码"},
+        ErrorCase{{"abc"}, "请输入三位数上期开奖号码"}, ErrorCase{{""}, "请输入三位数上期开奖号码"},
+        ErrorCase{{"-12"}, "'-' 不是一个有效的整形值."}, ErrorCase{{" 12"}, "' ' 不是一个有效的整形值."},
+        ErrorCase{{"0x1"}, "'x' 不是一个有效的整形值."}, ErrorCase{{"$1F"}, "'$' 不是一个有效的整形值."},
+        ErrorCase{{}, "missing the previous draw"},
+        ErrorCase{{"123", "--frobnicate"}, "unknown option --frobnicate"},
+        ErrorCase{{"123", "--kill"}, "--kill needs a value"},
+        ErrorCase{{"123", "456"}, "unexpected argument '456'"},
+        ErrorCase{{"123", "--count=yes"}, "takes no value"},
+        ErrorCase{{"123", "--kill", "1", "--kill-file", "x"}, "more than once"},
+        ErrorCase{{"123", "--kill-file", "/nonexistent/kill.txt"}, "/nonexistent/kill.txt"},
+        ErrorCase{{"123", "--banker-file", "/"}, "/:"}, ErrorCase{{"123", "--check", "12"}, "three digits"},
+        ErrorCase{{"123", "--check", "12a"}, "three digits"},
+        ErrorCase{{"123", "--count", "--check", "123"}, "cannot be used together"},
+        ErrorCase{{"123", "--output", "/nonexistent/out.txt"}, "/nonexistent/out.txt"}));
 
 TEST(Cli, HelpAndVersion)
 {
@@ -173,5 +177,5 @@ TEST(Cli, HelpAndVersion)
     EXPECT_EQ(version.out.rfind("vostrel-cli ", 0), 0u);
 }
 
-}  // namespace
-}  // namespace vostrel::test
+} // namespace
+} // namespace vostrel::test

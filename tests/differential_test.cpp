@@ -17,9 +17,15 @@ std::string RandomText(std::mt19937 &rng)
     std::uniform_int_distribution<int> shape(0, 9);
     std::size_t length = 0;
     switch (shape(rng)) {
-    case 0: length = 0; break;
-    case 9: length = std::uniform_int_distribution<std::size_t>(500, 5000)(rng); break;
-    default: length = std::uniform_int_distribution<std::size_t>(1, 12)(rng); break;
+    case 0:
+        length = 0;
+        break;
+    case 9:
+        length = std::uniform_int_distribution<std::size_t>(500, 5000)(rng);
+        break;
+    default:
+        length = std::uniform_int_distribution<std::size_t>(1, 12)(rng);
+        break;
     }
     std::string text;
     std::uniform_int_distribution<int> kind(0, 9);
@@ -31,7 +37,7 @@ std::string RandomText(std::mt19937 &rng)
         if (k < 5)
             text += digits[digit(rng)];
         else if (k < 7)
-            text += static_cast<char>(low(rng));  // blanks and control bytes, NUL included
+            text += static_cast<char>(low(rng)); // blanks and control bytes, NUL included
         else
             text += static_cast<char>(byte(rng));
     }
@@ -62,5 +68,5 @@ TEST(Differential, EngineFlagsEqualTheLiteralRules)
     }
 }
 
-}  // namespace
-}  // namespace vostrel
+} // namespace
+} // namespace vostrel

@@ -55,9 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{{1, 2, 3}, "", "5", 189}, CountCase{{1, 2, 3}, "12", "5", 183},
                       CountCase{{1, 2, 3}, "1234", "", 637}, CountCase{{1, 2, 3}, "55", "", 747},
                       CountCase{{0, 0, 0}, "09", "", 723}, CountCase{{0, 0, 0}, "   ", "", 777},
-                      CountCase{{0, 0, 0}, "0 9", "", 777},
-                      CountCase{{0, 0, 0}, "", "0", 271}, CountCase{{0, 0, 0}, "", "00", 271},
-                      CountCase{{0, 0, 0}, "", "x", 0}, CountCase{{4, 5, 6}, "", "05", 376},
+                      CountCase{{0, 0, 0}, "0 9", "", 777}, CountCase{{0, 0, 0}, "", "0", 271},
+                      CountCase{{0, 0, 0}, "", "00", 271}, CountCase{{0, 0, 0}, "", "x", 0},
+                      CountCase{{4, 5, 6}, "", "05", 376},
                       // Blanks and control bytes are trimmed only at the ends.
                       CountCase{{0, 0, 0}, "\t\x01 09\r\n", "", 723},
                       CountCase{{0, 0, 0}, "", "\x1f 0 \x7f", 271}));
@@ -90,7 +90,8 @@ TEST_F(Engine, ResultsTextOfDrawZero)
     EXPECT_EQ(table[0].flag, 0);
     EXPECT_EQ(table[555].flag, 1);
     EXPECT_EQ(table[9].flag, 0);
-    EXPECT_EQ(CountCaption(result.count), "\xCB\xF5\xCB\xAE\xBD\xE1\xB9\xFB\xA3\xBA" "777\xD7\xA2");
+    EXPECT_EQ(CountCaption(result.count), "\xCB\xF5\xCB\xAE\xBD\xE1\xB9\xFB\xA3\xBA"
+                                          "777\xD7\xA2");
 }
 
 TEST_F(Engine, KillPairNineZeroExcludesBothOrders)
@@ -105,7 +106,8 @@ TEST_F(Engine, NoPassingCandidateGivesEmptyText)
     const TResult result = Run({1, 2, 3}, "", "abc");
     EXPECT_EQ(result.count, 0);
     EXPECT_EQ(result.text, "");
-    EXPECT_EQ(CountCaption(0), "\xCB\xF5\xCB\xAE\xBD\xE1\xB9\xFB\xA3\xBA" "0\xD7\xA2");
+    EXPECT_EQ(CountCaption(0), "\xCB\xF5\xCB\xAE\xBD\xE1\xB9\xFB\xA3\xBA"
+                               "0\xD7\xA2");
 }
 
 TEST_F(Engine, EveryRunStartsAfresh)
@@ -150,19 +152,16 @@ TEST_P(DrawCheck, DecidesTheOutcome)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DrawCheck,
-    ::testing::Values(CheckCase{"123 ", "005 123 ", TCheckOutcome::Hit},
-                      CheckCase{"123 ", "005 124 ", TCheckOutcome::Miss},
-                      CheckCase{" 123", "005 123 ", TCheckOutcome::Hit},
-                      CheckCase{" 123", "123 124 ", TCheckOutcome::Miss},  // first number has no blank before
-                      CheckCase{"1234", "123 234 ", TCheckOutcome::Miss},
-                      CheckCase{"123", "123 ", TCheckOutcome::NoChange},
-                      CheckCase{"12345", "123 ", TCheckOutcome::NoChange},
-                      CheckCase{"", "123 ", TCheckOutcome::NoChange},
-                      CheckCase{"123 ", "", TCheckOutcome::Clear},
-                      CheckCase{"123 ", " \r\n\t ", TCheckOutcome::Clear},
-                      CheckCase{"abc", "\n", TCheckOutcome::Clear},
-                      // Four bytes, whatever they are: two GBK characters count.
-                      CheckCase{"\xD6\xD0\xD6\xD0", "x\xD6\xD0\xD6\xD0", TCheckOutcome::Hit}));
+    ::testing::Values(
+        CheckCase{"123 ", "005 123 ", TCheckOutcome::Hit}, CheckCase{"123 ", "005 124 ", TCheckOutcome::Miss},
+        CheckCase{" 123", "005 123 ", TCheckOutcome::Hit},
+        CheckCase{" 123", "123 124 ", TCheckOutcome::Miss}, // first number has no blank before
+        CheckCase{"1234", "123 234 ", TCheckOutcome::Miss}, CheckCase{"123", "123 ", TCheckOutcome::NoChange},
+        CheckCase{"12345", "123 ", TCheckOutcome::NoChange}, CheckCase{"", "123 ", TCheckOutcome::NoChange},
+        CheckCase{"123 ", "", TCheckOutcome::Clear}, CheckCase{"123 ", " \r\n\t ", TCheckOutcome::Clear},
+        CheckCase{"abc", "\n", TCheckOutcome::Clear},
+        // Four bytes, whatever they are: two GBK characters count.
+        CheckCase{"\xD6\xD0\xD6\xD0", "x\xD6\xD0\xD6\xD0", TCheckOutcome::Hit}));
 
 TEST(CheckOutcomeText, IsTheHitMarkTheCrossOrNothing)
 {
@@ -171,5 +170,5 @@ TEST(CheckOutcomeText, IsTheHitMarkTheCrossOrNothing)
     EXPECT_EQ(CheckOutcomeText(TCheckOutcome::Clear), "");
 }
 
-}  // namespace
-}  // namespace vostrel
+} // namespace
+} // namespace vostrel

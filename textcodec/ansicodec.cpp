@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #ifdef _WIN32
-#define NOMINMAX  // std::min and std::max below
+#define NOMINMAX // std::min and std::max below
 #include <windows.h>
 #else
 #include <cerrno>
@@ -18,8 +18,7 @@ namespace {
 
 bool IsAscii(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // Length of the well-formed UTF-8 sequence at the start of text, or 0.
@@ -37,7 +36,7 @@ std::size_t Utf8SequenceLength(std::string_view text)
         if (lead == 0xE0)
             low = 0xA0;
         if (lead == 0xED)
-            high = 0x9F;  // no surrogates
+            high = 0x9F; // no surrogates
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
         if (lead == 0xF0)
@@ -83,9 +82,9 @@ std::string Convert(const char *to, const char *from, std::string_view text, Ski
         }
         // A sequence cut off at the end (EINVAL) is one bad character; for
         // EILSEQ, skip() tells how long the unconvertible piece is.
-        const std::size_t bad = errno == EINVAL
-                                    ? inLeft
-                                    : std::max<std::size_t>(1, std::min(inLeft, skip(std::string_view(in, inLeft))));
+        const std::size_t bad =
+            errno == EINVAL ? inLeft
+                            : std::max<std::size_t>(1, std::min(inLeft, skip(std::string_view(in, inLeft))));
         in += bad;
         inLeft -= bad;
         if (used == out.size())
@@ -99,7 +98,7 @@ std::string Convert(const char *to, const char *from, std::string_view text, Ski
 
 #endif
 
-}  // namespace
+} // namespace
 
 std::string Utf8ToAnsi(std::string_view utf8)
 {
@@ -118,7 +117,8 @@ std::string Utf8ToAnsi(std::string_view utf8)
         }
         const std::size_t step = length ? length : 1;
         wchar_t buffer[2];
-        const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data() + at, static_cast<int>(step), buffer, 2);
+        const int units =
+            MultiByteToWideChar(CP_UTF8, 0, utf8.data() + at, static_cast<int>(step), buffer, 2);
         char bytes[4];
         BOOL lost = FALSE;
         const int n = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, buffer, units, bytes, 4, "?", &lost);
@@ -159,7 +159,8 @@ std::string LocaleToAnsi(std::string_view text)
     const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(units), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), units);
-    const int bytes = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), units, nullptr, 0, "?", nullptr);
+    const int bytes =
+        WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), units, nullptr, 0, "?", nullptr);
     std::string out(static_cast<std::size_t>(bytes), '\0');
     WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), units, out.data(), bytes, "?", nullptr);
     return out;
@@ -187,7 +188,7 @@ TLocaleKind LocaleKind(const char *codeset)
     return TLocaleKind::Other;
 }
 
-}  // namespace
+} // namespace
 
 std::string LocaleToAnsi(std::string_view text)
 {
@@ -198,8 +199,9 @@ std::string LocaleToAnsi(std::string_view text)
     case TLocaleKind::Gbk:
         return std::string(text);
     default:
-        return IsAscii(text) ? std::string(text)
-                             : Convert("CP936", codeset, text, [](std::string_view) { return std::size_t{1}; });
+        return IsAscii(text)
+                   ? std::string(text)
+                   : Convert("CP936", codeset, text, [](std::string_view) { return std::size_t{1}; });
     }
 }
 
@@ -212,11 +214,12 @@ std::string AnsiToLocale(std::string_view ansi)
     case TLocaleKind::Gbk:
         return std::string(ansi);
     default:
-        return IsAscii(ansi) ? std::string(ansi)
-                             : Convert(codeset, "CP936", ansi, [](std::string_view) { return std::size_t{1}; });
+        return IsAscii(ansi)
+                   ? std::string(ansi)
+                   : Convert(codeset, "CP936", ansi, [](std::string_view) { return std::size_t{1}; });
     }
 }
 
 #endif
 
-}  // namespace vostrel
+} // namespace vostrel

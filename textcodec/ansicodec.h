@@ -21,4 +21,4 @@ std::string AnsiToUtf8(std::string_view ansi);
 std::string LocaleToAnsi(std::string_view text);
 std::string AnsiToLocale(std::string_view ansi);
 
-}  // namespace vostrel
+} // namespace vostrel

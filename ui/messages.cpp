@@ -18,7 +18,7 @@ void ShowModal(QMessageBox &box, QWidget *parent)
         parent->activateWindow();
 }
 
-}  // namespace
+} // namespace
 
 void ShowMessage(QWidget *parent, std::string_view ansiText)
 {
@@ -36,4 +36,4 @@ void ShowError(QWidget *parent, std::string_view ansiText)
     ShowModal(box, parent);
 }
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -15,4 +15,4 @@ void ShowMessage(QWidget *parent, std::string_view ansiText);
 // added when the text's last byte sorts after '.'.
 void ShowError(QWidget *parent, std::string_view ansiText);
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -27,4 +27,4 @@ void SaveAnsiText(const QString &path, std::string_view bytes)
         throw TAppError(std::string(msg::kWriteError));
 }
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -13,4 +13,4 @@ namespace vostrel {
 // message for a file that cannot be created or a write that falls short.
 void SaveAnsiText(const QString &path, std::string_view bytes);
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -33,6 +33,7 @@ struct TPlacement {
 
 // Client coordinates of every control. Nothing moves or resizes with the
 // window, so this table is the whole layout.
+// clang-format off
 constexpr TPlacement kLayout[] = {
     //  name         left  top  width  height
     {"lbljushu",   16,   8,   137,   13},
@@ -51,6 +52,7 @@ constexpr TPlacement kLayout[] = {
     {"btnclose",   392,  336, 73,    25},
     {"edtcopy",    394,  24,  73,    21},
 };
+// clang-format on
 
 // Writes that would not change a field are skipped, so that no change event
 // fires for them.
@@ -80,7 +82,7 @@ public:
     TBusyCursor &operator=(const TBusyCursor &) = delete;
 };
 
-}  // namespace
+} // namespace
 
 void TClickEdit::mouseReleaseEvent(QMouseEvent *event)
 {
@@ -95,7 +97,8 @@ Tfrmmain::Tfrmmain(QWidget *parent) : QWidget(parent)
     setWindowTitle(kAppTitle);
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.vostrel.Vostrel.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.vostrel.Vostrel.png").arg(size),
+                     QSize(size, size));
     setWindowIcon(icon);
 
     const QString classic = QStringLiteral("MS Sans Serif");
@@ -134,12 +137,12 @@ void Tfrmmain::CreateControls()
     };
     auto edit = [&](auto *e, const char *name) {
         make(e, name);
-        e->setMaxLength(std::numeric_limits<int>::max());  // no field limits its length
+        e->setMaxLength(std::numeric_limits<int>::max()); // no field limits its length
         return e;
     };
     auto button = [&](const char *name, const QString &text) {
         QPushButton *b = make(new QPushButton(this), name, text);
-        b->setAutoDefault(true);  // Enter on a focused button presses it
+        b->setAutoDefault(true); // Enter on a focused button presses it
         return b;
     };
 
@@ -324,4 +327,4 @@ void Tfrmmain::edtdanmaClick()
     SetText(edtdanma, QString());
 }
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -80,4 +80,4 @@ private:
     bool centred_ = false;
 };
 
-}  // namespace vostrel
+} // namespace vostrel

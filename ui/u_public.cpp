@@ -26,7 +26,7 @@ bool IsAscii(const QString &text)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::string ToAnsi(const QString &text)
 {
@@ -50,8 +50,9 @@ QString GetShellFolder(const QString &name)
 {
     // Read access is all this needs; asking for more fails for restricted users.
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                      0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER,
+                      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
         return {};
     struct TKeyCloser {
         HKEY key;
@@ -61,13 +62,14 @@ QString GetShellFolder(const QString &name)
     const std::wstring valueName = name.toStdWString();
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0)
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        size == 0)
         return {};
     if (type != REG_SZ && type != REG_EXPAND_SZ)
         throw TAppError(FormatMessage(msg::kBadDataType, ToAnsi(name)));
     std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(data.data()), &size) !=
-        ERROR_SUCCESS)
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(data.data()),
+                         &size) != ERROR_SUCCESS)
         return {};
     // The stored text need not end in NUL, and ends at the first one if it has any.
     return QString::fromWCharArray(data.c_str());
@@ -92,4 +94,4 @@ QString GetShellFolder(const QString &name)
 
 #endif
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -35,4 +35,4 @@ public:
 // directories, and only when the folder exists.
 QString GetShellFolder(const QString &name);
 
-}  // namespace vostrel
+} // namespace vostrel

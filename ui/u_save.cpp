@@ -41,4 +41,4 @@ void Tfrmmain::btnsaveClick()
     ShowMessage(this, msg::kSaved);
 }
 
-}  // namespace vostrel
+} // namespace vostrel

@@ -49,7 +49,7 @@ TProcessResult RunProcess(const std::vector<std::string> &argv, const TProcessOp
     // Feed and drain at once, so a large input or output cannot deadlock.
     signal(SIGPIPE, SIG_IGN);
     TProcessResult result;
-    std::size_t written = 0;  // of the current copy of the input
+    std::size_t written = 0; // of the current copy of the input
     std::size_t copiesLeft = options.input.empty() ? 0 : options.inputRepeat;
     int inFd = in[1];
     if (copiesLeft == 0) {
@@ -128,4 +128,4 @@ TTempDir::~TTempDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
-}  // namespace vostrel::test
+} // namespace vostrel::test

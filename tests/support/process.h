@@ -11,16 +11,16 @@ namespace vostrel::test {
 struct TProcessResult {
     std::string out;
     std::string err;
-    int status = -1;  // exit status, or 128 + signal number
-    long peakKb = 0;  // the child's peak resident memory
+    int status = -1; // exit status, or 128 + signal number
+    long peakKb = 0; // the child's peak resident memory
 };
 
 struct TProcessOptions {
-    std::string input;                     // written to standard input, then closed
-    std::size_t inputRepeat = 1;           // how many times input is written: huge
-                                           // input without holding it here
-    std::vector<std::string> environment;  // extra NAME=value entries
-    std::function<void()> inChild;         // runs in the child before exec
+    std::string input;                    // written to standard input, then closed
+    std::size_t inputRepeat = 1;          // how many times input is written: huge
+                                          // input without holding it here
+    std::vector<std::string> environment; // extra NAME=value entries
+    std::function<void()> inChild;        // runs in the child before exec
 };
 
 TProcessResult RunProcess(const std::vector<std::string> &argv, const TProcessOptions &options = {});
@@ -43,4 +43,4 @@ private:
     std::string path_;
 };
 
-}  // namespace vostrel::test
+} // namespace vostrel::test

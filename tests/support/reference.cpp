@@ -24,7 +24,7 @@ std::string CandidateOf(int index)
     return buffer;
 }
 
-}  // namespace
+} // namespace
 
 void FilterNumbers(TNumTable &table, const TPrevDigits &prevdigits, std::string_view killfield,
                    std::string_view bankerfield)
@@ -97,4 +97,4 @@ std::string Results(const TPrevDigits &prevdigits, std::string_view killfield, s
     return reference::MakeResultText(table, &count);
 }
 
-}  // namespace vostrel::reference
+} // namespace vostrel::reference

@@ -19,4 +19,4 @@ std::string MakeResultText(const TNumTable &table, int *count);
 std::string Results(const TPrevDigits &prevdigits, std::string_view killfield = {},
                     std::string_view bankerfield = {});
 
-}  // namespace vostrel::reference
+} // namespace vostrel::reference

@@ -29,9 +29,12 @@ QString FiveMegabytes(const QString &piece)
     return text;
 }
 
-QByteArray Latin(const QString &ascii) { return ascii.toLatin1(); }
+QByteArray Latin(const QString &ascii)
+{
+    return ascii.toLatin1();
+}
 
-}  // namespace
+} // namespace
 
 class HostileTest : public QObject {
     Q_OBJECT
@@ -54,21 +57,34 @@ private slots:
         QTest::addColumn<QByteArray>("killBytes");
         QTest::addColumn<QString>("banker");
         QTest::addColumn<QByteArray>("bankerBytes");
-        QTest::newRow("control characters") << QStringLiteral("\t1\x01" "2\r") << QByteArray("\t1\x01" "2\r")
-                                            << QStringLiteral("\x1f" "5\x7f") << QByteArray("\x1f" "5\x7f");
+        QTest::newRow("control characters") << QStringLiteral("\t1\x01"
+                                                              "2\r")
+                                            << QByteArray("\t1\x01"
+                                                          "2\r")
+                                            << QStringLiteral("\x1f"
+                                                              "5\x7f")
+                                            << QByteArray("\x1f"
+                                                          "5\x7f");
         QTest::newRow("NUL") << (QStringLiteral("1") + kNul + QStringLiteral("2 34"))
-                             << QByteArray("1\0" "2 34", 6) << (kNul + QStringLiteral("5"))
-                             << QByteArray("\0" "5", 2);
+                             << QByteArray("1\0"
+                                           "2 34",
+                                           6)
+                             << (kNul + QStringLiteral("5"))
+                             << QByteArray("\0"
+                                           "5",
+                                           2);
         QTest::newRow("outside GBK") << QStringLiteral("1😀2 9\u05d09") << QByteArray("1?2 9?9")
                                      << QStringLiteral("😀") << QByteArray("?");
-        QTest::newRow("bidi and combining") << QStringLiteral("\u202e12\u202c 4\u03015")
-                                            << QByteArray("?12? 4?5") << QStringLiteral("5\u0301")
-                                            << QByteArray("5?");
-        QTest::newRow("Chinese") << QStringLiteral("杀12") << QByteArray("\xC9\xB1" "12")
+        QTest::newRow("bidi and combining")
+            << QStringLiteral("\u202e12\u202c 4\u03015") << QByteArray("?12? 4?5")
+            << QStringLiteral("5\u0301") << QByteArray("5?");
+        QTest::newRow("Chinese") << QStringLiteral("杀12")
+                                 << QByteArray("\xC9\xB1"
+                                               "12")
                                  << QStringLiteral("胆") << QByteArray("\xB5\xA8");
-        QTest::newRow("5 MB kill text") << FiveMegabytes(QStringLiteral("13 57 \u00e9"))
-                                        << Latin(FiveMegabytes(QStringLiteral("13 57 ?"))) << QStringLiteral("5")
-                                        << QByteArray("5");
+        QTest::newRow("5 MB kill text")
+            << FiveMegabytes(QStringLiteral("13 57 \u00e9"))
+            << Latin(FiveMegabytes(QStringLiteral("13 57 ?"))) << QStringLiteral("5") << QByteArray("5");
     }
 
     void filterSeesTheGbkBytes()
@@ -86,7 +102,8 @@ private slots:
         TypeInto(edit("edtcode"), "123");
         QTest::keyClick(edit("edtcode"), Qt::Key_Return);
 
-        const std::string expected = reference::Results({1, 2, 3}, killBytes.toStdString(), bankerBytes.toStdString());
+        const std::string expected =
+            reference::Results({1, 2, 3}, killBytes.toStdString(), bankerBytes.toStdString());
         const auto count = expected.size() / 4;
         QCOMPARE(box()->toPlainText().toStdString(), expected);
         QCOMPARE(Find<QLabel>(window.get(), "lbljushu")->text(), QStringLiteral("缩水结果：%1注").arg(count));
@@ -126,8 +143,7 @@ private slots:
         QTest::newRow("NUL and controls") << (QStringLiteral("123") + kNul + QStringLiteral("\x01 555 \t"))
                                           << QByteArray("123\0\x01 555 \t", 11);
         QTest::newRow("outside GBK") << QStringLiteral("😀123 \u05d0") << QByteArray("?123 ?");
-        QTest::newRow("bidi and combining") << QStringLiteral("\u202e123 4\u0301")
-                                            << QByteArray("?123 4?");
+        QTest::newRow("bidi and combining") << QStringLiteral("\u202e123 4\u0301") << QByteArray("?123 4?");
         QTest::newRow("5 MB") << FiveMegabytes(QStringLiteral("000 999 "))
                               << Latin(FiveMegabytes(QStringLiteral("000 999 ")));
     }
@@ -150,8 +166,8 @@ private slots:
 
         TTempDir dir;
         window->answer = QString::fromStdString(dir / "saved.txt");
-        const TModalSeen seen =
-            ExpectModal([&] { QTest::mouseClick(Find<QPushButton>(window.get(), "btnsave"), Qt::LeftButton); });
+        const TModalSeen seen = ExpectModal(
+            [&] { QTest::mouseClick(Find<QPushButton>(window.get(), "btnsave"), Qt::LeftButton); });
         QCOMPARE(seen.text, QStringLiteral("成功保存！"));
         QCOMPARE(QByteArray::fromStdString(ReadFileBytes(dir / "saved.txt")), bytes);
     }
@@ -159,7 +175,7 @@ private slots:
     void hostileCheckFieldIsOverwritten()
     {
         edit("edtdj")->setText(kNul + QStringLiteral("😀\u202e"));
-        QCOMPARE(edit("edtdj")->text(), QString());  // the box is empty
+        QCOMPARE(edit("edtdj")->text(), QString()); // the box is empty
     }
 };
 

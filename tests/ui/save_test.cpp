@@ -23,9 +23,12 @@ namespace {
 
 const QString kSaved = QStringLiteral("成功保存！");
 
-std::string DrawZeroText() { return reference::Results({0, 0, 0}); }
+std::string DrawZeroText()
+{
+    return reference::Results({0, 0, 0});
+}
 
-}  // namespace
+} // namespace
 
 class SaveTest : public QObject {
     Q_OBJECT
@@ -74,8 +77,7 @@ private slots:
         QDir().mkpath(path("config"));
         QDir().mkpath(path("Desk top"));
         desktop = path("Desk top");
-        WriteFileBytes(*dir / "config/user-dirs.dirs",
-                       "XDG_DESKTOP_DIR=\"" + desktop.toStdString() + "\"\n");
+        WriteFileBytes(*dir / "config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"" + desktop.toStdString() + "\"\n");
         qputenv("XDG_CONFIG_HOME", path("config").toUtf8());
 
         session.Open();
@@ -125,7 +127,7 @@ private slots:
                                               {[&](QWidget *m) { inspectAndType(m, "results"); }, {}});
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0].className, QStringLiteral("QFileDialog"));
-        QVERIFY(!seen[0].title.isEmpty());  // the toolkit's own title for saving
+        QVERIFY(!seen[0].title.isEmpty()); // the toolkit's own title for saving
         QCOMPARE(seen[1].text, kSaved);
         QCOMPARE(filters, QStringList{QStringLiteral("文本文件(*.txt)")});
         QCOMPARE(directory, desktop);
@@ -155,17 +157,17 @@ private slots:
         auto real = std::make_unique<Tfrmmain>();
         real->show();
         QVERIFY(QTest::qWaitForWindowExposed(real.get()));
-        const TModalSeen seen = ExpectModal(
-            [&] { QTest::mouseClick(Find<QPushButton>(real.get(), "btnsave"), Qt::LeftButton); },
-            [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+        const TModalSeen seen =
+            ExpectModal([&] { QTest::mouseClick(Find<QPushButton>(real.get(), "btnsave"), Qt::LeftButton); },
+                        [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
         QCOMPARE(seen.className, QStringLiteral("QFileDialog"));
         QCOMPARE(QDir(desktop).entryList(QDir::Files), QStringList());
     }
 
     void savesTheBoxAsGbkBytes_data()
     {
-        QTest::addColumn<QString>("draw");    // filter first, when not empty
-        QTest::addColumn<QString>("edited");  // then set the box to this, when not null
+        QTest::addColumn<QString>("draw");   // filter first, when not empty
+        QTest::addColumn<QString>("edited"); // then set the box to this, when not null
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("draw 000") << "000" << QString() << QByteArray::fromStdString(DrawZeroText());
         QTest::newRow("empty box") << "" << QString() << QByteArray();
@@ -195,9 +197,12 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing folder") << "missing/out.txt" << "不能创建文件 %1.";
-        QTest::newRow("name of a folder") << "folder.txt" << "不能创建文件 %1.";
-        QTest::newRow("parent is a file") << "earlier.txt/out.txt" << "不能创建文件 %1.";
+        QTest::newRow("missing folder") << "missing/out.txt"
+                                        << "不能创建文件 %1.";
+        QTest::newRow("name of a folder") << "folder.txt"
+                                          << "不能创建文件 %1.";
+        QTest::newRow("parent is a file") << "earlier.txt/out.txt"
+                                          << "不能创建文件 %1.";
     }
 
     void failuresKeepTheEarlierFile()

@@ -40,7 +40,7 @@ void PressFirstButton(QWidget *modal)
         modal->close();
 }
 
-}  // namespace
+} // namespace
 
 QList<TModalSeen> ExpectModals(const std::function<void()> &trigger,
                                const QList<std::function<void(QWidget *)>> &responders, int timeoutMs)
@@ -52,14 +52,15 @@ QList<TModalSeen> ExpectModals(const std::function<void()> &trigger,
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
-            current = nullptr;  // the next box may reuse the address of the last
+            current = nullptr; // the next box may reuse the address of the last
         if (!modal || modal == current || seen.size() >= responders.size())
             return;
         current = modal;
         seen << Describe(modal);
         const auto respond = responders.at(seen.size() - 1);
         // Answer from the event loop, not from inside this timer slot.
-        QTimer::singleShot(0, modal, [modal, respond] { respond ? respond(modal) : PressFirstButton(modal); });
+        QTimer::singleShot(0, modal,
+                           [modal, respond] { respond ? respond(modal) : PressFirstButton(modal); });
     });
     expecting = true;
     poll.start();
@@ -73,8 +74,10 @@ QList<TModalSeen> ExpectModals(const std::function<void()> &trigger,
         QTest::qWait(5);
     expecting = false;
     if (seen.size() < responders.size())
-        QTest::qFail(qPrintable(QStringLiteral("expected %1 modal boxes, saw %2").arg(responders.size()).arg(seen.size())),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("expected %1 modal boxes, saw %2").arg(responders.size()).arg(seen.size())),
+            __FILE__, __LINE__);
     return seen;
 }
 
@@ -117,4 +120,4 @@ void SetOffscreenUnlessSet()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-}  // namespace vostrel::test
+} // namespace vostrel::test

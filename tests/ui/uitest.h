@@ -18,7 +18,7 @@ namespace vostrel::test {
 // dialog offers (a folder's name, a missing folder) and for speed.
 class TScriptedSaveWindow : public Tfrmmain {
 public:
-    QString answer;  // empty: the user cancels
+    QString answer; // empty: the user cancels
 
 protected:
     QString ExecuteSaveDialog() override { return answer; }
@@ -31,7 +31,7 @@ struct TModalSeen {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
-    bool busyCursor = false;  // whether the busy cursor was set while it showed
+    bool busyCursor = false; // whether the busy cursor was set while it showed
     QString className;
 };
 
@@ -63,8 +63,7 @@ private:
 // The window of one test and the guard against stray boxes: Open() in init(),
 // Close() in cleanup(), which fails the test on a stray box or a busy cursor
 // left set.
-template <typename Window>
-class TWindowSession {
+template <typename Window> class TWindowSession {
 public:
     void Open()
     {
@@ -88,8 +87,7 @@ public:
     std::unique_ptr<Window> window;
 };
 
-template <typename T>
-T *Find(QWidget *window, const char *name)
+template <typename T> T *Find(QWidget *window, const char *name)
 {
     T *widget = window->findChild<T *>(QLatin1String(name));
     if (!widget)
@@ -105,14 +103,14 @@ void TypeInto(QWidget *widget, const QString &text);
 
 void SetOffscreenUnlessSet();
 
-}  // namespace vostrel::test
+} // namespace vostrel::test
 
-#define VOSTREL_UI_TEST_MAIN(TestClass)                                                                          \
-    int main(int argc, char **argv)                                                                             \
-    {                                                                                                           \
-        vostrel::test::SetOffscreenUnlessSet();                                                                 \
-        QApplication app(argc, argv);                                                                           \
-        QApplication::setApplicationName(QStringLiteral("Vostrel"));                                            \
-        TestClass test;                                                                                         \
-        return QTest::qExec(&test, argc, argv);                                                                 \
+#define VOSTREL_UI_TEST_MAIN(TestClass)                                                                      \
+    int main(int argc, char **argv)                                                                          \
+    {                                                                                                        \
+        vostrel::test::SetOffscreenUnlessSet();                                                              \
+        QApplication app(argc, argv);                                                                        \
+        QApplication::setApplicationName(QStringLiteral("Vostrel"));                                         \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }

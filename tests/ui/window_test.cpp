@@ -108,7 +108,7 @@ private slots:
 
     void tabOrder()
     {
-        const QStringList expected = {"memcode", "btnfilt", "btncopy", "btnclose", "edtdj",
+        const QStringList expected = {"memcode",  "btnfilt",  "btncopy", "btnclose", "edtdj",
                                       "edtdanma", "edtreima", "btnsave", "edtcode"};
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
@@ -122,7 +122,7 @@ private slots:
     {
         // The busy cursor shows while the results are copied, and only then.
         bool busyWhileCopying = false;
-        QObject scope;  // ends the connection with this test
+        QObject scope; // ends the connection with this test
         connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &scope,
                 [&] { busyWhileCopying = QGuiApplication::overrideCursor() != nullptr; });
 
@@ -153,7 +153,7 @@ private slots:
     void bankerOfLettersEmptiesEverything()
     {
         filter("123");
-        TypeInto(edit("edtdj"), "x");  // stays: the results are not empty
+        TypeInto(edit("edtdj"), "x"); // stays: the results are not empty
         QCOMPARE(edit("edtdj")->text(), QStringLiteral("x"));
         filter("123", {}, "abc");
         QCOMPARE(box()->toPlainText(), QString());
@@ -201,12 +201,18 @@ private slots:
     {
         QTest::addColumn<QString>("draw");
         QTest::addColumn<QString>("named");
-        QTest::newRow("leading blank") << " 12" << " ";
-        QTest::newRow("minus") << "-12" << "-";
-        QTest::newRow("plus") << "+12" << "+";
-        QTest::newRow("dollar hex") << "$1F" << "$";
-        QTest::newRow("x hex") << "x1F" << "x";
-        QTest::newRow("0x hex") << "0x1" << "x";
+        QTest::newRow("leading blank") << " 12"
+                                       << " ";
+        QTest::newRow("minus") << "-12"
+                               << "-";
+        QTest::newRow("plus") << "+12"
+                              << "+";
+        QTest::newRow("dollar hex") << "$1F"
+                                    << "$";
+        QTest::newRow("x hex") << "x1F"
+                               << "x";
+        QTest::newRow("0x hex") << "0x1"
+                                << "x";
     }
 
     void conversionErrorNamesTheCharacter()
@@ -237,12 +243,18 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("check");
-        QTest::newRow("listed number and blank") << "123 " << "中";
-        QTest::newRow("blank and listed number") << " 123" << "中";
-        QTest::newRow("unlisted number") << "555 " << "X";
-        QTest::newRow("four digits") << "1234" << "X";
-        QTest::newRow("three characters") << "123" << "";
-        QTest::newRow("five characters") << "123 4" << "中";  // the result of "123 " stays
+        QTest::newRow("listed number and blank") << "123 "
+                                                 << "中";
+        QTest::newRow("blank and listed number") << " 123"
+                                                 << "中";
+        QTest::newRow("unlisted number") << "555 "
+                                         << "X";
+        QTest::newRow("four digits") << "1234"
+                                     << "X";
+        QTest::newRow("three characters") << "123"
+                                          << "";
+        QTest::newRow("five characters") << "123 4"
+                                         << "中"; // the result of "123 " stays
     }
 
     void drawCheck()
@@ -319,7 +331,7 @@ private slots:
         filter("000");
         box()->moveCursor(QTextCursor::End);
         TypeInto(box(), "tail");
-        QTest::keyClick(box(), Qt::Key_Return);  // Enter in the box is a new line
+        QTest::keyClick(box(), Qt::Key_Return); // Enter in the box is a new line
         TypeInto(box(), "more");
         box()->insertPlainText(QStringLiteral("\u00a0中"));
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
