@@ -28,9 +28,14 @@ pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vostrel$' | head -n1)
 
 # The frame is reported a moment after mapping; give the window time to fit it.
-outer=""
+outer="" left=0 right=0 top=0 bottom=0 width=0 height=0
 for _ in $(seq 100); do
-    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
+    if [ -z "$extents" ]; then  # not reported yet
+        sleep 0.05
+        continue
+    fi
+    read -r left right top bottom <<<"$extents"
     width=$(xwininfo -id "$window" | awk '/Width:/ {print $2}')
     height=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
     x=$(xwininfo -id "$window" | awk '/Absolute upper-left X:/ {print $4}')
