@@ -4,7 +4,7 @@
 # Usage: x11_frame_test.sh VOSTREL
 set -euo pipefail
 vostrel=$1
-for tool in Xvfb openbox xdotool xprop xwininfo; do
+for tool in Xvfb openbox xdotool xprop xwininfo xdpyinfo; do
     command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps installs it)"; exit 1; }
 done
 
@@ -18,9 +18,21 @@ for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$tmp/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# The manager is up once it announces itself on the root window; try twice,
+# since a server that has only just started can still turn a client away.
+wm_up=no
+for attempt in 1 2; do
+    openbox >"$tmp/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then wm_up=yes; break; fi
+        sleep 0.05
+    done
+    [ "$wm_up" = yes ] && break
+done
+[ "$wm_up" = yes ] || { echo "the window manager did not start:"; cat "$tmp/openbox.log"; exit 1; }
 sleep 0.5  # on a desktop the manager has long settled before anything starts
 
 "$vostrel" 2>/dev/null &
@@ -45,7 +57,12 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 echo "frame $left,$right,$top,$bottom; client ${width}x${height}; outer $outer"
-[ "$outer" = 507x403 ] || { echo "outer size is $outer, not 507x403"; exit 1; }
+if [ "$outer" != 507x403 ]; then
+    echo "outer size is $outer, not 507x403"
+    xprop -id "$window" | grep -E '_NET_FRAME|WM_STATE' || true
+    echo "window manager:"; cat "$tmp/openbox.log"
+    exit 1
+fi
 [ "$((top + bottom))" -gt 0 ] || { echo "the window manager drew no frame"; exit 1; }
 
 # Centred: the frame's corner at (screen - outer) / 2, give or take a pixel.

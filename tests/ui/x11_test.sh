@@ -6,7 +6,7 @@ set -euo pipefail
 vostrel=$1
 cli=$2
 
-for tool in Xvfb xdotool xclip; do
+for tool in Xvfb xdotool xclip xdpyinfo; do
     command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps installs it)"; exit 1; }
 done
 
@@ -29,6 +29,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$tmp/display")"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
 # A desktop folder of our own for the Save step, announced as desktops do.
 mkdir -p "$tmp/config" "$tmp/desk"
