@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLabel>
@@ -169,8 +168,7 @@ void Tfrmmain::CreateControls()
     edtcopy->hide();
     edtcopy->setFocusPolicy(Qt::NoFocus);
 
-    savedlg = new QFileDialog(this);
-    savedlg->setObjectName(QStringLiteral("savedlg"));
+    // savedlg is made by each Save command, fresh, rather than here at start-up.
 
     QWidget *order[] = {edtcode, memcode, btnfilt, btncopy, btnclose, edtdj, edtdanma, edtreima, btnsave};
     for (std::size_t i = 1; i < std::size(order); ++i)

@@ -74,7 +74,7 @@ private:
     QPushButton *btncopy = nullptr;
     QPushButton *btnclose = nullptr;
     QLineEdit *edtcopy = nullptr;
-    QFileDialog *savedlg = nullptr;
+    QFileDialog *savedlg = nullptr;  // made anew by every Save
 
     QSize fittedFrame_;
     bool centred_ = false;
